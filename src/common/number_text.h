@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace gears {
+
+// Shortest text of a value with at most 15 (double) or 7 (single) significant
+// digits: no trailing zeros, no thousands separators, "0" before the decimal
+// symbol below 1, whole values without a decimal symbol, "-" for negatives.
+// decimalSymbol is UTF-8 (the window passes the locale's symbol).
+std::string doubleToText(double value, std::string_view decimalSymbol = ".");
+std::string singleToText(float value, std::string_view decimalSymbol = ".");
+
+// Appends the same text as doubleToText, without allocating.
+void appendDoubleText(std::string& out, double value, std::string_view decimalSymbol = ".");
+
+}  // namespace gears

@@ -1,0 +1,31 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "common/file_error.h"
+#include "common/text_file.h"
+#include "search/train.h"
+
+namespace gears {
+
+// Writes solutions to a results file as they are found, through a buffer:
+// memory stays bounded whatever the number of solutions.
+class ResultsWriter {
+ public:
+  // decimalSymbol: the locale's decimal symbol in Windows-1252 bytes.
+  explicit ResultsWriter(std::string_view decimalSymbol = ".");
+
+  FileError create(const std::string& path);
+  // False once the file has failed (the error stays for close()).
+  template <int N>
+  bool write(const Train<N>& train) { return writeRecord(train.wheels.data(), N, train.ratio); }
+  bool writeRecord(const double* wheels, int count, double ratio);
+  // Flushes and closes; the first error of the file's life, or None.
+  FileError close();
+  FileError error() const;
+
+ private:
+  // (private state chosen by the implementation)
+};
+
+}  // namespace gears
