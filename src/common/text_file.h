@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -52,6 +53,7 @@ class TextFileWriter {
  private:
   std::FILE* file_ = nullptr;
   FileError error_ = FileError::None;
+  std::unique_ptr<char[]> buffer_;  // stdio buffer; outlives file_
 };
 
 }  // namespace gears
