@@ -50,7 +50,13 @@ class CollectionWriter {
   void abort();
 
  private:
-  // (private state chosen by the implementation)
+  void writePending();
+
+  std::string targetPath_;  // the collection file, symbolic links resolved
+  std::string tempPath_;    // empty when no temporary file exists
+  std::string pending_;     // entries not yet written to the temporary file
+  int fd_ = -1;
+  FileError error_ = FileError::None;
 };
 
 }  // namespace gears

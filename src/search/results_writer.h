@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/file_error.h"
 #include "common/text_file.h"
@@ -25,7 +26,14 @@ class ResultsWriter {
   FileError error() const;
 
  private:
-  // (private state chosen by the implementation)
+  bool flushBuffer();
+
+  std::string decimalSymbol_;
+  std::vector<std::string> toothTexts_;  // " 3 ;" ... " 400 ;", built once
+  std::string buffer_;
+  TextFileWriter file_;
+  FileError error_ = FileError::None;
+  bool open_ = false;
 };
 
 }  // namespace gears
