@@ -54,11 +54,6 @@ fs::path folderOf(const fs::path& file) {
 
 CollectionLoad loadCollection(const std::string& path) {
   CollectionLoad load;
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) {
-    load.error = FileError::IsDirectory;
-    return load;
-  }
   TextFileReader reader;
   load.error = reader.open(path);
   if (load.error != FileError::None) return load;
