@@ -27,6 +27,7 @@ QPalette::ColorRole textRole(const QWidget* control) {
   return QPalette::WindowText;
 }
 
+// Labels, frames and option buttons paint their whole face in the Window role.
 QPalette::ColorRole backgroundRole(const QWidget* control) {
   if (isTextField(control)) return QPalette::Base;
   if (qobject_cast<const QPushButton*>(control) != nullptr) return QPalette::Button;
@@ -51,7 +52,10 @@ void setBackgroundColour(QWidget* control, const QColor& colour) {
   QPalette palette = control->palette();
   palette.setColor(backgroundRole(control), colour);
   control->setPalette(palette);
-  if (!isTextField(control)) control->setAutoFillBackground(true);
+  if (!isTextField(control)) {
+    control->setBackgroundRole(QPalette::Window);
+    control->setAutoFillBackground(true);
+  }
 }
 
 QColor backgroundColour(const QWidget* control) {
@@ -80,6 +84,9 @@ Form1::Form1(PlatformServices& platform, QWidget* parent) : QWidget(parent), pla
   QFont windowFont(QStringLiteral("Arial"));
   windowFont.setPointSizeF(8.25);
   windowFont.setBold(true);
+  // Whole-pixel glyph advances, as the captions were fitted to: with fractional
+  // ones some captions come out a pixel too wide for their label and wrap.
+  windowFont.setHintingPreference(QFont::PreferFullHinting);
   setFont(windowFont);
   setBackgroundColour(this, colours::grey);
 

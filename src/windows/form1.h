@@ -1,17 +1,19 @@
 #pragma once
+#include <QButtonGroup>
 #include <QColor>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <QWidget>
 
-class QButtonGroup;
 class QCloseEvent;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QTimer;
 
+// The control classes come with this header, so that a handler file needs no
+// other include to use the window's members.
 namespace gears {
 
 class PlatformServices;

@@ -2,6 +2,7 @@
 // Places and sizes are written in twips, as the window was drawn, and turned
 // into pixels at 15 twips a pixel.
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,11 +71,13 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, const Q
   auto* control = new QLabel(caption, parent);
   place(control, name, geometry);
   control->setTextFormat(Qt::PlainText);
-  control->setWordWrap(true);
   control->setAlignment(look.alignment | Qt::AlignTop);
   setTextColour(control, look.text);
   setBackgroundColour(control, look.background);
   setArial(control, look.points, look.italic);
+  // Captions wrap at word boundaries, except in a label one row high: there a
+  // caption a pixel too wide would lose its last word to an invisible row.
+  control->setWordWrap(geometry.height() >= 2 * QFontMetrics(control->font()).lineSpacing());
   return control;
 }
 

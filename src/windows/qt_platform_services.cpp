@@ -5,14 +5,14 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
-#include <QRegularExpression>
 
 #include "common/program_dir.h"
 
 namespace gears {
 
 namespace {
-// Width of the dialog's prompt, in pixels: the wrapping of the prompt depends on it.
+// Width of the dialog's prompt, in pixels. Narrower than a sentence followed by
+// its run of blanks, so that the blanks push the next sentence onto a later row.
 constexpr int kPromptWidth = 360;
 }  // namespace
 
@@ -20,18 +20,11 @@ QString QtPlatformServices::applicationTitle() { return QStringLiteral("CALCUL D
 
 QtPlatformServices::QtPlatformServices() { clock_.start(); }
 
-QString QtPlatformServices::promptLines(const QString& prompt) {
-  static const QRegularExpression longBlankRun(QStringLiteral(" {3,}"));
-  QString lines = prompt;
-  lines.replace(longBlankRun, QStringLiteral("\n\n"));
-  return lines;
-}
-
 QString QtPlatformServices::inputText(QWidget* parent, const QString& title, const QString& prompt) {
   QInputDialog dialog(parent);
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setWindowTitle(title);
-  dialog.setLabelText(promptLines(prompt));
+  dialog.setLabelText(prompt);
   dialog.setOkButtonText(QStringLiteral("OK"));
   dialog.setCancelButtonText(QStringLiteral("Annuler"));
   dialog.setTextValue(QString());

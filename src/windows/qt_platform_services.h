@@ -21,11 +21,6 @@ class QtPlatformServices : public PlatformServices {
   QString programDirectory() override;
   QString decimalSymbol() override;
 
-  // The prompt as the input dialog shows it: a long run of blanks, which only
-  // pads the first sentence to the end of its line, becomes a line break,
-  // since Qt's wrapping lets trailing blanks hang past the edge instead.
-  static QString promptLines(const QString& prompt);
-
  private:
   QElapsedTimer clock_;
 };
