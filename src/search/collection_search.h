@@ -8,6 +8,7 @@
 // yield points: after each complete pass of every loop but the outermost.
 #include <span>
 
+#include "search/collection_engine.h"
 #include "search/train.h"
 
 namespace gears {
@@ -17,5 +18,15 @@ bool searchCollection4(std::span<const double> values, double r, double t, Sink&
 
 template <class Sink, class Yield>
 bool searchCollection6(std::span<const double> values, double r, double t, Sink&& sink, Yield&& yield);
+
+template <class Sink, class Yield>
+bool searchCollection4(std::span<const double> values, double r, double t, Sink&& sink, Yield&& yield) {
+  return detail::CollectionEngine<4, Sink, Yield>(values, r, t, sink, yield).run();
+}
+
+template <class Sink, class Yield>
+bool searchCollection6(std::span<const double> values, double r, double t, Sink&& sink, Yield&& yield) {
+  return detail::CollectionEngine<6, Sink, Yield>(values, r, t, sink, yield).run();
+}
 
 }  // namespace gears
