@@ -139,7 +139,7 @@ class CollectionEngine {
       for (int c = 0; c < found; ++c) {
         const double wheel = tooth_[index(candidate[c])];
         const double ratio = before / wheel;
-        if (std::fabs(r_ - ratio) <= t_ && !emit(wheel, ratio)) return false;
+        if (std::fabs(r_ - ratio) <= t_ && !deliver(wheel, ratio)) return false;
       }
       return true;
     }
@@ -155,7 +155,7 @@ class CollectionEngine {
       if (used_[k] != 0) continue;
       if (Within && !(wheel >= low && wheel <= high)) continue;
       const double ratio = before / wheel;
-      if (std::fabs(r_ - ratio) <= t_ && !emit(wheel, ratio)) return false;
+      if (std::fabs(r_ - ratio) <= t_ && !deliver(wheel, ratio)) return false;
     }
     return true;
   }
@@ -169,7 +169,7 @@ class CollectionEngine {
     }
   }
 
-  bool emit(double lastWheel, double ratio) {
+  bool deliver(double lastWheel, double ratio) {
     Train<N> train;
     for (int j = 0; j < N - 1; ++j) train.wheels[static_cast<std::size_t>(j)] = wheel_[j];
     train.wheels[N - 1] = lastWheel;

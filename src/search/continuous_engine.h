@@ -68,7 +68,7 @@ class ContinuousEngine {
         for (int i = first; i <= last; ++i) {
           const double wheel = tooth_[static_cast<std::size_t>(i)];
           const double ratio = before / wheel;
-          if (std::fabs(r_ - ratio) <= t_ && !emit(wheel, ratio)) return false;
+          if (std::fabs(r_ - ratio) <= t_ && !deliver(wheel, ratio)) return false;
         }
       }
     } else {
@@ -122,7 +122,7 @@ class ContinuousEngine {
     }
   }
 
-  bool emit(double lastWheel, double ratio) {
+  bool deliver(double lastWheel, double ratio) {
     Train<N> train;
     for (int j = 0; j < N - 1; ++j) train.wheels[static_cast<std::size_t>(j)] = wheel_[j];
     train.wheels[N - 1] = lastWheel;

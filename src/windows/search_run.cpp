@@ -1,7 +1,3 @@
-// The engines first: Qt defines "emit" as a macro.
-#include "search/collection_search.h"
-#include "search/continuous_search.h"
-
 #include "windows/search_run.h"
 
 #include <QTextCursor>
@@ -11,6 +7,8 @@
 #include "common/file_error.h"
 #include "common/number_text.h"
 #include "common/program_dir.h"
+#include "search/collection_search.h"
+#include "search/continuous_search.h"
 #include "search/elapsed_time.h"
 #include "search/record_format.h"
 #include "search/results_writer.h"
