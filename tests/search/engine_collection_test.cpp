@@ -163,7 +163,7 @@ bool wideMode(int mode) { return mode == 6 || mode == 8 || mode == 9; }
 
 TEST(EngineCollection, FourWheelsMatchTheLoopsOnRandomCollections) {
   std::mt19937_64 rng(31337);
-  for (int round = 0; round < 600; ++round) {
+  for (int round = 0; round < 1500; ++round) {
     const int mode = round % kModes;
     const int size = std::uniform_int_distribution<int>(0, wideMode(mode) ? 14 : 24)(rng);
     const double lo = std::uniform_int_distribution<int>(3, 150)(rng);
@@ -177,7 +177,7 @@ TEST(EngineCollection, FourWheelsMatchTheLoopsOnRandomCollections) {
 
 TEST(EngineCollection, SixWheelsMatchTheLoopsOnRandomCollections) {
   std::mt19937_64 rng(8675309);
-  for (int round = 0; round < 250; ++round) {
+  for (int round = 0; round < 500; ++round) {
     const int mode = round % kModes;
     const int size = std::uniform_int_distribution<int>(0, wideMode(mode) ? 8 : 12)(rng);
     const double lo = std::uniform_int_distribution<int>(3, 150)(rng);

@@ -147,7 +147,7 @@ bool wideMode(int mode) { return mode == 6 || mode == 8 || mode == 9; }
 
 TEST(EngineContinuous, FourWheelsMatchTheLoopsOnRandomRequests) {
   std::mt19937_64 rng(20240611);
-  for (int round = 0; round < 400; ++round) {
+  for (int round = 0; round < 1500; ++round) {
     const double lo = std::uniform_int_distribution<int>(3, 60)(rng);
     const double hi = lo + std::uniform_int_distribution<int>(0, wideMode(round % kModes) ? 14 : 25)(rng);
     RequestMaker<4> maker{rng, lo, hi};
@@ -158,7 +158,7 @@ TEST(EngineContinuous, FourWheelsMatchTheLoopsOnRandomRequests) {
 
 TEST(EngineContinuous, SixWheelsMatchTheLoopsOnRandomRequests) {
   std::mt19937_64 rng(77031);
-  for (int round = 0; round < 160; ++round) {
+  for (int round = 0; round < 400; ++round) {
     const double lo = std::uniform_int_distribution<int>(3, 40)(rng);
     const double hi = lo + std::uniform_int_distribution<int>(0, wideMode(round % kModes) ? 6 : 12)(rng);
     RequestMaker<6> maker{rng, lo, hi};
