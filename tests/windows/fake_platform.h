@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "windows/platform_services.h"
@@ -28,19 +29,33 @@ class FakePlatform : public PlatformServices {
   std::vector<Message> messages;
   int beeps = 0;
   double clock = 0.0;
+  // Successive clock readings; once used up, `clock` answers.
+  std::deque<double> clockReadings;
+  // Called while an input dialog or a message box is up (the window's state
+  // as the user sees it then).
+  std::function<void()> whileDialog;
   QString directory = QStringLiteral("/tmp");
   QString decimal = QStringLiteral(".");
 
   QString inputText(QWidget* parent, const QString& title, const QString& prompt) override {
     prompts.push_back({parent, title, prompt});
+    if (whileDialog) whileDialog();
     if (inputs.empty()) return {};
     QString text = inputs.front();
     inputs.pop_front();
     return text;
   }
-  void message(QWidget* parent, const QString& text) override { messages.push_back({parent, text}); }
+  void message(QWidget* parent, const QString& text) override {
+    messages.push_back({parent, text});
+    if (whileDialog) whileDialog();
+  }
   void beep() override { ++beeps; }
-  double clockSeconds() override { return clock; }
+  double clockSeconds() override {
+    if (clockReadings.empty()) return clock;
+    const double reading = clockReadings.front();
+    clockReadings.pop_front();
+    return reading;
+  }
   QString programDirectory() override { return directory; }
   QString decimalSymbol() override { return decimal; }
 
