@@ -1,9 +1,12 @@
 #include "common/number_text.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace gears {
 
@@ -84,15 +87,163 @@ void appendText(std::string& out, T value, int significantDigits,
   out.append(expBuf, expEnd);
 }
 
+__extension__ using U128 = unsigned __int128;
+
+constexpr std::uint64_t kPow10[20] = {1ull,
+                                      10ull,
+                                      100ull,
+                                      1000ull,
+                                      10000ull,
+                                      100000ull,
+                                      1000000ull,
+                                      10000000ull,
+                                      100000000ull,
+                                      1000000000ull,
+                                      10000000000ull,
+                                      100000000000ull,
+                                      1000000000000ull,
+                                      10000000000000ull,
+                                      100000000000000ull,
+                                      1000000000000000ull,
+                                      10000000000000000ull,
+                                      100000000000000000ull,
+                                      1000000000000000000ull,
+                                      10000000000000000000ull};
+
+// The 15 significant digits of 1E-05 <= |v| < 1E+15 as a whole number n
+// (10^14 <= n < 10^15) and the decimal exponent of its first digit, rounded
+// half to even on the exact binary value as to_chars rounds. Exact: the
+// double's significand times a power of ten fits in 128 bits, and the
+// binary exponent is negative throughout that range. The results files hold
+// millions of ratios, and to_chars with a precision is several times slower.
+// False where the plain notation does not apply.
+bool fifteenDigits(double v, std::uint64_t& n, int& exponent) {
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(v) & ~(std::uint64_t{1} << 63);
+  const int biased = static_cast<int>(bits >> 52);
+  if (!(std::fabs(v) >= 1e-5 && std::fabs(v) < 1e15)) return false;
+  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int shift = 1075 - biased;  // v = m / 2^shift, shift >= 3 here
+  int k = ((biased - 1023) * 315653) >> 20;  // floor(log10 |v|), or one less
+  if (k < -5) k = -5;
+  for (;;) {
+    const U128 scaled = static_cast<U128>(m) * kPow10[14 - k];
+    std::uint64_t q = static_cast<std::uint64_t>(scaled >> shift);
+    if (q >= kPow10[15] && k < 14) {  // the estimate of k was one short
+      ++k;
+      continue;
+    }
+    if (q < kPow10[14] && k > -5) {
+      --k;
+      continue;
+    }
+    const U128 rest = scaled & ((static_cast<U128>(1) << shift) - 1);
+    const U128 half = static_cast<U128>(1) << (shift - 1);
+    if (rest > half || (rest == half && (q & 1) != 0)) ++q;
+    if (q == kPow10[15]) {  // 9.99...95 carried into the next decade
+      q = kPow10[14];
+      ++k;
+    }
+    if (k >= 15) return false;
+    n = q;
+    exponent = k;
+    return true;
+  }
+}
+
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+inline void writePair(char* out, std::uint32_t pair) {
+  std::memcpy(out, kDigitPairs + 2 * pair, 2);
+}
+
+// Eight digits of n < 10^8, two at a time in 32-bit arithmetic.
+inline void writeEight(char* out, std::uint32_t n) {
+  const std::uint32_t high = n / 10000, low = n % 10000;
+  writePair(out, high / 100);
+  writePair(out + 2, high % 100);
+  writePair(out + 4, low / 100);
+  writePair(out + 6, low % 100);
+}
+
+// Same text as appendText(.., 15, ..) for the values fifteenDigits takes.
+// Copies run in fixed 16-byte blocks (no calls for short variable copies),
+// so up to 16 bytes past the text's end are scribbled: the caller's room is
+// kMaxDoubleText bytes plus the symbol.
+char* writeFifteenDigits(char* out, bool negative, std::uint64_t n, int exponent, std::string_view decimalSymbol) {
+  char digits[32];
+  writeEight(digits, static_cast<std::uint32_t>(n / 100000000) * 10);  // 7 digits and a spare 0
+  writeEight(digits + 7, static_cast<std::uint32_t>(n % 100000000));
+  std::memset(digits + 15, '0', 17);
+  int count = 15;
+  while (count > 1 && digits[count - 1] == '0') --count;
+  if (negative) *out++ = '-';
+  const auto putSymbol = [&] {
+    if (decimalSymbol.size() == 1) {
+      *out++ = decimalSymbol[0];
+    } else {
+      std::memcpy(out, decimalSymbol.data(), decimalSymbol.size());
+      out += decimalSymbol.size();
+    }
+  };
+  if (exponent >= 0) {
+    const int whole = exponent + 1;  // digits past count are the zeros of digits[]
+    std::memcpy(out, digits, 16);
+    out += whole;
+    if (count > whole) {
+      putSymbol();
+      std::memcpy(out, digits + whole, 16);
+      out += count - whole;
+    }
+  } else {
+    *out++ = '0';
+    putSymbol();
+    std::memset(out, '0', 8);
+    out += -exponent - 1;
+    std::memcpy(out, digits, 16);
+    out += count;
+  }
+  return out;
+}
+
 }  // namespace
 
 void appendDoubleText(std::string& out, double value, std::string_view decimalSymbol) {
+  std::uint64_t n = 0;
+  int exponent = 0;
+  if (fifteenDigits(value, n, exponent)) {
+    char text[kMaxDoubleText + 8];
+    if (decimalSymbol.size() <= 8) {
+      out.append(text, writeFifteenDigits(text, value < 0, n, exponent, decimalSymbol));
+      return;
+    }
+  }
   appendText(out, value, 15, decimalSymbol);
+}
+
+std::size_t writeDoubleText(char* out, double value, std::string_view decimalSymbol) {
+  std::uint64_t n = 0;
+  int exponent = 0;
+  if (decimalSymbol.size() <= 8 && fifteenDigits(value, n, exponent)) {
+    return static_cast<std::size_t>(writeFifteenDigits(out, value < 0, n, exponent, decimalSymbol) - out);
+  }
+  std::string text;
+  appendText(text, value, 15, decimalSymbol);
+  std::memcpy(out, text.data(), text.size());
+  return text.size();
+}
+
+std::string referenceDoubleText(double value, std::string_view decimalSymbol) {
+  std::string text;
+  appendText(text, value, 15, decimalSymbol);
+  return text;
 }
 
 std::string doubleToText(double value, std::string_view decimalSymbol) {
   std::string text;
-  appendText(text, value, 15, decimalSymbol);
+  appendDoubleText(text, value, decimalSymbol);
   return text;
 }
 

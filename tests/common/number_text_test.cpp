@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "common/decimal_reader.h"
 #include "common/print_format.h"
@@ -236,6 +238,68 @@ TEST(PrintField, BuildsAFourWheelRecord) {
   }
   appendPrintField(line, 21.0 * 21 / 20 / 20);
   EXPECT_EQ(line, " 20 ; 21 ; 21 ; 20 ; 1.1025 ");
+}
+
+}  // namespace
+}  // namespace gears
+
+namespace gears {
+namespace {
+
+// The fast exact path against the general conversion, on the values where
+// they could part: decimal midpoints, binary ties, decade edges, and
+// random values over every decade of the plain notation and beyond.
+std::vector<double> awkwardValues() {
+  std::vector<double> values;
+  for (int e = -7; e <= 17; ++e) {
+    const double p = std::pow(10.0, e);
+    double x = p;
+    for (int i = 0; i < 4; ++i) x = std::nextafter(x, 0.0);
+    for (int i = 0; i < 8; ++i, x = std::nextafter(x, 1e300)) values.push_back(x);
+  }
+  // Ratios of power-of-two trains land exactly on fifteen-digit midpoints.
+  for (double a : {1.0, 3.0, 5.0, 7.0, 9.0, 129.0, 257.0, 385.0})
+    for (double b : {128.0, 256.0, 512.0, 32768.0, 65536.0, 2097152.0})
+      for (double c : {1.0, 3.0, 33.0, 32769.0}) values.push_back(a * c / b / b);
+  for (const char* text : {"1.000000000000005", "1.000000000000015", "9.999999999999995", "0.1000000000000005",
+                           "123456789012345.5", "123456789012344.5", "999999999999999.5", "0.00001000000000000005",
+                           "1.000030517578125", "1.000091552734375"}) {
+    double x = std::strtod(text, nullptr);
+    values.push_back(std::nextafter(x, 0.0));
+    values.push_back(x);
+    values.push_back(std::nextafter(x, 1e300));
+  }
+  std::mt19937_64 rng(4242);
+  std::uniform_real_distribution<double> decade(-8.0, 17.0);
+  for (int i = 0; i < 100000; ++i) values.push_back(std::pow(10.0, decade(rng)));
+  for (int i = 0; i < 100000; ++i) {
+    const auto bits = rng();
+    const double x = std::bit_cast<double>((bits & 0x800FFFFFFFFFFFFFull) | (std::uint64_t{0x3EB + rng() % 80} << 52));
+    values.push_back(x);
+  }
+  std::uniform_int_distribution<int> tooth(3, 400);
+  for (int i = 0; i < 100000; ++i) {
+    const double a = tooth(rng), b = tooth(rng), c = tooth(rng), d = tooth(rng);
+    values.push_back(((c * a) / b) / d);
+  }
+  const std::size_t n = values.size();
+  for (std::size_t i = 0; i < n; ++i) values.push_back(-values[i]);
+  return values;
+}
+
+TEST(NumberText, FastPathMatchesTheGeneralConversion) {
+  const std::vector<double> values = awkwardValues();
+  for (const char* symbol : {".", ",", "", "\xD9\xAB"}) {
+    std::string fast;
+    char buffer[kMaxDoubleText + 8];
+    for (double x : values) {
+      const std::string expected = referenceDoubleText(x, symbol);
+      fast.clear();
+      appendDoubleText(fast, x, symbol);
+      ASSERT_EQ(fast, expected) << std::hexfloat << x;
+      ASSERT_EQ(std::string(buffer, writeDoubleText(buffer, x, symbol)), expected) << std::hexfloat << x;
+    }
+  }
 }
 
 }  // namespace
