@@ -1,6 +1,7 @@
 #include "search/results_writer.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "common/number_text.h"
 #include "common/print_format.h"
@@ -24,46 +25,70 @@ ResultsWriter::ResultsWriter(std::string_view decimalSymbol) : decimalSymbol_(de
     std::string text;
     appendPrintField(text, teeth, decimalSymbol_);
     text += ';';
-    toothTexts_.push_back(std::move(text));
+    ToothText slot{};
+    std::memcpy(slot.bytes, text.data(), text.size());
+    slot.size = text.size();
+    toothTexts_.push_back(slot);
   }
+  // Six fields and the ratio, each a sign, 21 characters, the symbol and
+  // blanks at most; generously rounded up.
+  recordRoom_ = 8 * (kMaxDoubleText + 8 + decimalSymbol_.size());
 }
+
+namespace {
+
+// Any value in the print format, through a string (rare: collection entries
+// such as 25.5, ratios of zero or below).
+char* writeField(char* out, double value, std::string_view decimalSymbol) {
+  std::string text;
+  appendPrintField(text, value, decimalSymbol);
+  std::memcpy(out, text.data(), text.size());
+  return out + text.size();
+}
+
+}  // namespace
 
 FileError ResultsWriter::create(const std::string& path) {
   if (open_) close();
-  buffer_.clear();
+  used_ = 0;
   error_ = file_.create(path);
   open_ = error_ == FileError::None;
-  if (open_) buffer_.reserve(kFlushSize + 1024);
+  if (open_) buffer_.resize(kFlushSize + recordRoom_);
   return error_;
 }
 
 bool ResultsWriter::writeRecord(const double* wheels, int count, double ratio) {
   if (!open_ || error_ != FileError::None) return false;
+  char* out = buffer_.data() + used_;
   for (int i = 0; i < count; ++i) {
     const double w = wheels[i];
-    if (w >= kFirstTooth && w <= kLastTooth && w == std::floor(w)) {
-      buffer_ += toothTexts_[static_cast<std::size_t>(w) - kFirstTooth];
+    if (w >= kFirstTooth && w <= kLastTooth && w == static_cast<double>(static_cast<int>(w))) {
+      const ToothText& text = toothTexts_[static_cast<std::size_t>(static_cast<int>(w) - kFirstTooth)];
+      std::memcpy(out, text.bytes, sizeof text.bytes);
+      out += text.size;
     } else {
       // Collection entries may hold any value (25.5 teeth).
-      appendPrintField(buffer_, w, decimalSymbol_);
-      buffer_ += ';';
+      out = writeField(out, w, decimalSymbol_);
+      *out++ = ';';
     }
   }
   if (ratio > 0) {
-    buffer_ += ' ';
-    appendDoubleText(buffer_, ratio, decimalSymbol_);
-    buffer_ += ' ';
+    *out++ = ' ';
+    out += writeDoubleText(out, ratio, decimalSymbol_);
+    *out++ = ' ';
   } else {
-    appendPrintField(buffer_, ratio, decimalSymbol_);
+    out = writeField(out, ratio, decimalSymbol_);
   }
-  buffer_ += "\r\n";
-  if (buffer_.size() >= kFlushSize) return flushBuffer();
+  *out++ = '\r';
+  *out++ = '\n';
+  used_ = static_cast<std::size_t>(out - buffer_.data());
+  if (used_ >= kFlushSize) return flushBuffer();
   return true;
 }
 
 bool ResultsWriter::flushBuffer() {
-  if (!buffer_.empty()) file_.write(buffer_);
-  buffer_.clear();
+  if (used_ > 0) file_.write(std::string_view(buffer_.data(), used_));
+  used_ = 0;
   if (error_ == FileError::None) error_ = file_.error();
   return error_ == FileError::None;
 }
@@ -74,8 +99,8 @@ FileError ResultsWriter::close() {
   const FileError closing = file_.close();
   if (error_ == FileError::None) error_ = closing;
   open_ = false;
-  buffer_.clear();
-  buffer_.shrink_to_fit();
+  used_ = 0;
+  buffer_ = std::vector<char>();
   return error_;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,9 +29,16 @@ class ResultsWriter {
  private:
   bool flushBuffer();
 
+  struct ToothText {
+    char bytes[8];  // " 3 ;" ... " 400 ;", copied eight bytes at a time
+    std::size_t size;
+  };
+
   std::string decimalSymbol_;
-  std::vector<std::string> toothTexts_;  // " 3 ;" ... " 400 ;", built once
-  std::string buffer_;
+  std::vector<ToothText> toothTexts_;  // built once
+  std::vector<char> buffer_;
+  std::size_t used_ = 0;
+  std::size_t recordRoom_ = 0;  // the most one record can take
   TextFileWriter file_;
   FileError error_ = FileError::None;
   bool open_ = false;
