@@ -11,6 +11,9 @@
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
+#include "fake_platform.h"
+#include "windows/form1.h"
+
 #include "windows/help_placement.h"
 
 namespace gears {
@@ -303,6 +306,26 @@ TEST_F(ShowHelp, ReopeningPlacesItBesideTheMainWindowsNewPosition) {
   EXPECT_EQ(help->frameGeometry().top(), qRound(want.helpTop / 15));
   EXPECT_EQ(main_.frameGeometry().left(), area_.left() + x);
   EXPECT_EQ(helpWindowsAlive(), 1);
+}
+
+// The main window's close box ends the program: the help window goes with it.
+TEST(HelpWithMainWindow, ClosingTheMainWindowClosesTheHelpWindow) {
+  testing::FakePlatform platform;
+  auto* form = new Form1(platform);
+  form->setAttribute(Qt::WA_DeleteOnClose);
+  QPointer<Form1> alive = form;
+  form->show();
+  form->CmdInfos->click();
+  QPointer<Form2Aide> help = currentHelpWindow();
+  ASSERT_FALSE(help.isNull());
+  EXPECT_TRUE(help->isVisible());
+  form->close();
+  flushDeletes();
+  EXPECT_TRUE(alive.isNull());
+  EXPECT_TRUE(help.isNull() || !help->isVisible());
+  EXPECT_EQ(currentHelpWindow(), nullptr);
+  closeHelp();
+  flushDeletes();
 }
 
 }  // namespace
