@@ -199,6 +199,21 @@ TEST_F(Flow, SecondRunReplacesTheFile) {
   EXPECT_EQ(form.Text6_résultats->toPlainText(), "20\t20\t20\t20\t\t\t1\n");
 }
 
+// With a comma as the decimal symbol the list and the file write commas; the
+// deviation typed with a point keeps its value (it is not cut at the comma of
+// its own text form, which would accept exact ratios only).
+TEST_F(Flow, CommaDecimalSymbol) {
+  platform.decimal = ",";
+  type("0.5", "0.001", "20", "40", "1");
+  form.Cmd1_calcul->click();
+  const Reference ref = literalSearch(false, 0.5, 0.001, 20, 40);
+  ASSERT_GT(ref.count, 164);
+  EXPECT_EQ(form.Text1_nb_solutions->text(), QString::number(ref.count));
+  EXPECT_EQ(form.Text6_résultats->toPlainText(), QString(ref.list[0]).replace('.', ',') + "\n");
+  QByteArray expected = ref.file;
+  EXPECT_EQ(readAll(path(false)), expected.replace('.', ','));
+}
+
 // ---------------------------------------------------------------- elapsed time
 
 struct ElapsedCase {
@@ -540,6 +555,22 @@ TEST_F(Flow, ResultsFileThatCannotBeWritten) {
       EXPECT_EQ(readAll(target), literalSearch(six, 1, 0.0001, 20, 21).file);
     }
   }
+}
+
+// A disk that fills during a long run: the run stops at the failed write and
+// says so; the lines already listed stay on screen.
+TEST_F(Flow, DiskFullDuringALongRun) {
+  ASSERT_EQ(::symlink("/dev/full", QFile::encodeName(path(false)).constData()), 0);
+  type("1", "0.05", "3", "60", "2");  // megabytes of solutions
+  form.Cmd1_calcul->click();
+  ASSERT_EQ(platform.messageTexts(), QStringList{"Disque plein\n" + path(false)});
+  EXPECT_EQ(form.Text7_message->text(), "FICHIER NON ECRIT");
+  EXPECT_EQ(textColour(form.Text7_message), colours::red);
+  EXPECT_FALSE(form.Timer1_message->isActive());
+  EXPECT_EQ(platform.beeps, 0);
+  EXPECT_EQ(form.Text6_résultats->toPlainText(), "3\t3\t3\t3\t\t\t1\n3\t3\t4\t4\t\t\t1\n");
+  EXPECT_TRUE(form.Text1_nb_solutions->isHidden());
+  EXPECT_TRUE(form.Text9_adresse->isHidden());
 }
 
 }  // namespace
