@@ -87,6 +87,9 @@ class Run {
   }
 
   bool record(const double* wheels, int count, double ratio) {
+    // Quitting may come in the run start's yield, before the search's first
+    // yield point: nothing found after it is written.
+    if (w_.quitRequested) return false;
     count_ += 1;
     if (!writer_.writeRecord(wheels, count, ratio)) return false;
     if (isListed(count_, request_.limit)) {

@@ -683,6 +683,39 @@ TEST_F(Collection, ClicksDuringACollectionRunAreIgnored) {
   EXPECT_FALSE(QFile::exists(dir.filePath("rapports_orbanelles4.txt")));
 }
 
+// Quitting as a collection run starts: no line is written after the click.
+TEST_F(Collection, QuitAtTheRunStartWritesNothing) {
+  ASSERT_TRUE(writeAll(listPath(), "20\r\n30\r\n40\r\n60\r\n"));
+  type("1", "0", "8");
+  QTimer::singleShot(0, &form, [&] { form.Cmd2_quitter->click(); });
+  form.Cmd2_calcul->click();
+  EXPECT_EQ(form.ends, 1);
+  EXPECT_TRUE(QFile::exists(seriesPath(false)));
+  EXPECT_EQ(readAll(seriesPath(false)), "");
+  EXPECT_EQ(platform.beeps, 0);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+// The collection cannot take the place of the old file at the end of the
+// entry (a folder appeared there meanwhile): a message, the window back, no
+// temporary file left.
+TEST_F(Collection, EntryWhoseFileCannotBeReplaced) {
+  ASSERT_TRUE(writeAll(listPath(), "99\r\n"));
+  platform.inputs = {"20", "30"};
+  platform.whileDialog = [&] {
+    if (platform.prompts.size() != 3) return;
+    QFile::remove(listPath());
+    QDir().mkdir(listPath());
+    writeAll(listPath() + "/inside.txt", "x");
+  };
+  form.CmdChoixRoues->click();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Un dossier porte le nom du fichier\n" + listPath());
+  EXPECT_FALSE(form.isHidden());
+  EXPECT_EQ(readAll(listPath() + "/inside.txt"), "x");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{});
+}
+
 // A later continuous click reads the range a collection search left.
 TEST_F(Collection, ContinuousRunUsesTheCollectionRange) {
   ASSERT_TRUE(writeAll(listPath(), "21\r\n20\r\n"));

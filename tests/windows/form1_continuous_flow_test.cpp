@@ -480,6 +480,20 @@ TEST_F(Flow, StateDuringARun) {
   EXPECT_EQ(form.Text1_nb_solutions->text(), "20");
 }
 
+// Quitting as the run starts: the file is created, and not one line is
+// written after the click.
+TEST_F(Flow, QuitAtTheRunStartWritesNothing) {
+  chooseSix(true);
+  type("1", "0.0001", "20", "21", "5");
+  QTimer::singleShot(0, &form, [&] { form.Cmd2_quitter->click(); });
+  form.Cmd1_calcul->click();
+  EXPECT_EQ(form.ends, 1);
+  EXPECT_TRUE(QFile::exists(path(true)));
+  EXPECT_EQ(readAll(path(true)), "");
+  EXPECT_EQ(form.Text6_résultats->toPlainText(), "");
+  EXPECT_EQ(platform.beeps, 0);
+}
+
 // Clicks on any collection or calculation button during a run are ignored:
 // one run at a time, its file complete, nothing asked or shown.
 TEST_F(Flow, ClicksDuringARunAreIgnored) {
