@@ -98,6 +98,9 @@ FileError CollectionWriter::begin(const std::string& path) {
   const fs::path target = resolveLinks(path);
   std::error_code ec;
   if (target.filename().empty() || fs::is_directory(target, ec)) return error_ = FileError::IsDirectory;
+  // The rename would replace whatever stands there: never a device or a pipe.
+  const fs::file_status status = fs::status(target, ec);
+  if (fs::exists(status) && !fs::is_regular_file(status)) return error_ = FileError::Other;
 
   // Beside the target, so that the final rename stays within one file system.
   std::string name = ".";

@@ -1,6 +1,8 @@
 #include "common/text_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -24,17 +26,27 @@ FileError TextFileReader::open(const std::string& path) {
   close();
   error_ = FileError::None;
   errno = 0;
-  file_ = std::fopen(path.c_str(), "rb");
-  if (file_ == nullptr) {
+  // Non-blocking, so that a named pipe in the file's place cannot hang the
+  // window at open; only regular files are read (a device such as /dev/zero
+  // would make one endless line).
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
     error_ = currentError();
     return error_;
   }
-  // Linux lets fopen open a folder for reading; only the first read fails.
   struct stat info {};
-  if (::fstat(::fileno(file_), &info) == 0 && S_ISDIR(info.st_mode)) {
-    close();
+  if (::fstat(fd, &info) != 0) {
+    error_ = currentError();
+  } else if (S_ISDIR(info.st_mode)) {
     error_ = FileError::IsDirectory;
+  } else if (!S_ISREG(info.st_mode)) {
+    error_ = FileError::Other;
   }
+  if (error_ == FileError::None) {
+    file_ = ::fdopen(fd, "rb");
+    if (file_ == nullptr) error_ = currentError();
+  }
+  if (file_ == nullptr) ::close(fd);
   return error_;
 }
 

@@ -201,6 +201,20 @@ TEST_F(CollectionTest, BeginFailures) {
   EXPECT_EQ(folder(), (std::vector<std::string>{"liste disponible.txt"}));
 }
 
+// The rename would put a regular file in the place of a device or a pipe.
+TEST_F(CollectionTest, NeverReplacesADeviceOrAPipe) {
+  fs::create_symlink("/dev/null", file_);
+  CollectionWriter writer;
+  EXPECT_EQ(writer.begin(file_), FileError::Other);
+  EXPECT_EQ(writer.commit(), FileError::Other);
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  fs::remove(file_);
+  ASSERT_EQ(::mkfifo(file_.c_str(), 0600), 0);
+  EXPECT_EQ(writer.begin(file_), FileError::Other);
+  EXPECT_TRUE(fs::is_fifo(file_));
+  EXPECT_EQ(folder(), (std::vector<std::string>{"liste disponible.txt"}));
+}
+
 TEST_F(CollectionTest, FailedCommitRemovesTemporaryAndKeepsWhatIsThere) {
   CollectionWriter writer;
   ASSERT_EQ(writer.begin(file_), FileError::None);

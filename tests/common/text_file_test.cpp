@@ -1,6 +1,7 @@
 #include "common/text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -96,6 +97,20 @@ TEST(TextFileReader, ReportsMissingFileAndFolder) {
   EXPECT_EQ(reader.error(), FileError::None);
   ASSERT_TRUE(reader.readLine(line));
   EXPECT_EQ(line, "1");
+}
+
+// Only regular files are read: a device would give one endless line, and a
+// named pipe with no writer would block the window at open.
+TEST(TextFileReader, RefusesDevicesAndPipesWithoutBlocking) {
+  TempDir dir;
+  std::filesystem::create_symlink("/dev/zero", dir.file("zero.txt"));
+  ASSERT_EQ(::mkfifo(dir.file("pipe.txt").c_str(), 0600), 0);
+  for (const char* name : {"zero.txt", "pipe.txt"}) {
+    TextFileReader reader;
+    EXPECT_EQ(reader.open(dir.file(name)), FileError::Other) << name;
+    std::string line;
+    EXPECT_FALSE(reader.readLine(line)) << name;
+  }
 }
 
 TEST(TextFileReader, ReadErrorIsNotEndOfFile) {
