@@ -11,18 +11,13 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "window_test_support.h"
 #include "windows/form1.h"
 
 namespace gears {
 namespace {
 
-// Records the end of the program instead of ending it.
-class RecordingForm1 : public Form1 {
- public:
-  using Form1::Form1;
-  void endProgram() override { ++ends; }
-  int ends = 0;
-};
+using testing::RecordingForm1;
 
 class Form1Behaviour : public ::testing::Test {
  protected:

@@ -4,15 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
-#include <functional>
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <vector>
 
 #include "fake_platform.h"
+#include "window_test_support.h"
 #include "search/checks.h"
 #include "search/collection_search.h"
 #include "windows/form1.h"
@@ -20,25 +19,11 @@
 namespace gears {
 namespace {
 
-class RecordingForm1 : public Form1 {
- public:
-  using Form1::Form1;
-  void endProgram() override { ++ends; }
-  int ends = 0;
-};
-
-QByteArray readAll(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QString text(double v) { return QString::number(v, 'g', 15); }
+using testing::literalCollection;
+using testing::listOf;
+using testing::readAll;
+using testing::Reference;
+using testing::writeAll;
 
 // "20\r\n30\r\n" from {"20", "30"}.
 QByteArray linesOf(const QList<QByteArray>& lines) {
@@ -59,73 +44,19 @@ QString rowsOf(const QList<QByteArray>& lines) {
   return out;
 }
 
-struct Reference {
-  QByteArray file;
-  QStringList list;
-};
-
-// Every ordered choice of four (six) different entries, literally.
-Reference literalCollection(bool six, const std::vector<double>& v, double r, double t) {
-  Reference ref;
-  const int n = static_cast<int>(v.size());
-  auto take = [&](std::initializer_list<int> k, double ratio) {
-    if (!(std::fabs(r - ratio) <= t)) return;
-    QStringList fields, cells;
-    for (int i : k) {
-      fields << " " + text(v[i]) + " ";
-      cells << text(v[i]);
-    }
-    fields << " " + text(ratio) + " ";
-    ref.file += fields.join(';').toLatin1() + "\r\n";
-    if (!six) cells << "" << "";
-    cells << text(ratio);
-    ref.list << cells.join('\t');
-  };
-  auto differ = [](std::initializer_list<int> k) {
-    for (auto i = k.begin(); i != k.end(); ++i)
-      for (auto j = i + 1; j != k.end(); ++j)
-        if (*i == *j) return false;
-    return true;
-  };
-  for (int a = 0; a < n; ++a)
-    for (int b = 0; b < n; ++b)
-      for (int c = 0; c < n; ++c)
-        for (int d = 0; d < n; ++d) {
-          if (!differ({a, b, c, d})) continue;
-          if (!six) {
-            take({a, b, c, d}, v[a] * v[c] / v[b] / v[d]);
-            continue;
-          }
-          for (int e = 0; e < n; ++e)
-            for (int f = 0; f < n; ++f)
-              if (differ({a, b, c, d, e, f})) take({a, b, c, d, e, f}, v[c] * v[a] * v[e] / v[b] / v[d] / v[f]);
-        }
-  return ref;
-}
-
-QString listOf(const QStringList& lines) {
-  QString out;
-  for (const QString& line : lines) out += line + "\n";
-  return out;
-}
-
 const QString kTitle = "SAISIE DU NOMBRE DE DENTS DES ROUES";
 const QString kPrompt = "SAISIE DU NOMBRE DE DENTS DE CHAQUE ROUE" + QString(81, ' ') + "ANNULER = FIN DE LA SAISIE";
 const char kTooManyLines[] = "Indice hors limites : le fichier contient plus de 166 lignes";
 
-class Collection : public ::testing::Test {
+class Collection : public testing::WindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    platform.directory = dir.path();
+    WindowTest::SetUp();
     form.show();
   }
   QString listPath() const { return dir.filePath("liste disponible.txt"); }
   QString seriesPath(bool six) const { return dir.filePath(six ? "serie_orbanelles6.txt" : "serie_orbanelles4.txt"); }
-  void chooseSix(bool six) {
-    form.Option1->setChecked(!six);
-    form.Option2->setChecked(six);
-  }
+  void chooseSix(bool six) { testing::chooseSix(form, six); }
   void type(const char* ratio, const char* deviation, const char* limit) {
     form.Text5_rapport->setText(ratio);
     form.Text2_ecart->setText(deviation);
@@ -148,9 +79,15 @@ class Collection : public ::testing::Test {
     EXPECT_EQ(buttonColour(form.Cmd2_calcul), colours::cyan);
     EXPECT_EQ(buttonColour(form.CmdChoixRoues), colours::cyan);
   }
-  QTemporaryDir dir;
-  testing::FakePlatform platform;
-  RecordingForm1 form{platform};
+  // The parameters, the elapsed time and the list emptied, the collection's
+  // buttons lit.
+  void expectEmptiedForTheCollection() {
+    for (QLineEdit* f : {form.Text5_rapport, form.Text2_ecart, form.Text8_limite, form.TxtTpsPasseH,
+                         form.TxtTpsPasseM, form.TxtTpsPasseS})
+      EXPECT_EQ(f->text(), "") << f->objectName().toStdString();
+    EXPECT_EQ(form.Text6_résultats->toPlainText(), "");
+    expectCollectionColours();
+  }
 };
 
 // ---------------------------------------------------------------- entry
@@ -192,11 +129,7 @@ TEST_P(Entry, FileDialogsAndWindow) {
                                                     form.Text9_adresse, form.Text10_indique, form.CmdRappel,
                                                     form.LblPasFichier})
     EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
-  for (QLineEdit* f : {form.Text5_rapport, form.Text2_ecart, form.Text8_limite, form.TxtTpsPasseH, form.TxtTpsPasseM,
-                       form.TxtTpsPasseS})
-    EXPECT_EQ(f->text(), "") << f->objectName().toStdString();
-  EXPECT_EQ(form.Text6_résultats->toPlainText(), "");
-  expectCollectionColours();
+  expectEmptiedForTheCollection();
   // Nothing left beside the collection.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"liste disponible.txt"});
 }
@@ -287,11 +220,7 @@ TEST_P(Recall, ListRangeAndFailurePath) {
   for (QWidget* w : std::initializer_list<QWidget*>{form.Label16, form.Text7_message, form.Text1_nb_solutions,
                                                     form.Label7, form.Text9_adresse, form.Text10_indique})
     EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
-  for (QLineEdit* f : {form.Text5_rapport, form.Text2_ecart, form.Text8_limite, form.TxtTpsPasseH, form.TxtTpsPasseM,
-                       form.TxtTpsPasseS})
-    EXPECT_EQ(f->text(), "") << f->objectName().toStdString();
-  EXPECT_EQ(form.Text6_résultats->toPlainText(), "");
-  expectCollectionColours();
+  expectEmptiedForTheCollection();
   // A recall never changes the file.
   if (c.exists) EXPECT_EQ(readAll(listPath()), c.file);
   else EXPECT_FALSE(QFile::exists(listPath()));
@@ -388,7 +317,7 @@ TEST_P(Search, FileListTotalAndWindow) {
   std::vector<double> values = c.values;
   if (values.empty())
     for (const QByteArray& line : c.lines) values.push_back(line.toDouble());
-  const Reference ref = literalCollection(c.six, values, std::atof(c.ratio), std::atof(c.deviation));
+  const Reference ref = literalCollection(c.six, std::atof(c.ratio), std::atof(c.deviation), values);
   ASSERT_EQ(ref.list.size(), c.count);
   const int limit = std::atoi(c.limit);
   EXPECT_EQ(readAll(seriesPath(c.six)), ref.file);
@@ -520,13 +449,7 @@ TEST_P(Refusal, MessageRedFieldsAndWindow) {
   EXPECT_EQ(form.Text7_message->text(), QString::fromUtf8(c.message));
   EXPECT_FALSE(form.Text7_message->isHidden());
   EXPECT_EQ(textColour(form.Text7_message), colours::red);
-  const std::pair<unsigned, QLineEdit*> fields[] = {{kRapport, form.Text5_rapport},
-                                                     {kEcart, form.Text2_ecart},
-                                                     {kMini, form.Text3_mini},
-                                                     {kMaxi, form.Text4_maxi},
-                                                     {kLimite, form.Text8_limite}};
-  for (const auto& [bit, field] : fields)
-    EXPECT_EQ(textColour(field), (c.red & bit) ? colours::red : colours::grey) << field->objectName().toStdString();
+  testing::expectRedFields(form, c.red);
   EXPECT_EQ(form.Text3_mini->text(), c.mini);
   EXPECT_EQ(form.Text4_maxi->text(), c.maxi);
   EXPECT_EQ(readAll(seriesPath(c.six)), "earlier\r\n");
@@ -616,18 +539,9 @@ TEST_F(Collection, MissingOrTooLongCollectionTakesTheErrorPath) {
 
 // A results file that cannot be created or written during a collection run.
 TEST_F(Collection, SeriesFileThatCannotBeWritten) {
-  const struct {
-    const char* name;
-    std::function<bool(const QString&)> place;
-    const char* description;
-  } obstacles[] = {
-      {"folder", [](const QString& p) { return QDir().mkdir(p); }, "Un dossier porte le nom du fichier"},
-      {"full disk", [](const QString& p) { return ::symlink("/dev/full", QFile::encodeName(p).constData()) == 0; },
-       "Disque plein"},
-  };
   ASSERT_TRUE(writeAll(listPath(), "20\r\n25\r\n30\r\n40\r\n50\r\n60\r\n"));
   for (bool six : {false, true}) {
-    for (const auto& o : obstacles) {
+    for (const testing::FileObstacle& o : testing::fileObstacles()) {
       SCOPED_TRACE(std::string(o.name) + (six ? " six" : " four"));
       const QString target = seriesPath(six);
       QFile::remove(target);
@@ -638,22 +552,17 @@ TEST_F(Collection, SeriesFileThatCannotBeWritten) {
       platform.beeps = 0;
       form.Cmd2_calcul->click();
 
-      ASSERT_EQ(platform.messageTexts(), QStringList{QString::fromUtf8(o.description) + "\n" + target});
-      EXPECT_FALSE(form.LblPasFichier->isHidden());
-      EXPECT_EQ(form.Text7_message->text(), "FICHIER NON ECRIT");
-      EXPECT_EQ(textColour(form.Text7_message), colours::red);
-      EXPECT_FALSE(form.Timer1_message->isActive());
-      EXPECT_EQ(platform.beeps, 0);
-      EXPECT_TRUE(form.Text1_nb_solutions->isHidden());
-      EXPECT_FALSE(form.runInProgress);
+      ASSERT_NO_FATAL_FAILURE(
+          testing::expectResultsNotWritten(form, platform, QString::fromUtf8(o.description) + "\n" + target, true));
 
-      ASSERT_TRUE(QFileInfo(target).isSymLink() ? QFile::remove(target) : QDir().rmdir(target));
+      ASSERT_TRUE(testing::removeObstacle(target));
       platform.messages.clear();
       form.Cmd2_calcul->click();
       EXPECT_TRUE(platform.messages.empty());
       EXPECT_EQ(form.Text7_message->text(), "FICHIER ECRIT");
       EXPECT_TRUE(form.LblPasFichier->isHidden());
-      EXPECT_EQ(readAll(target), literalCollection(six, {20, 25, 30, 40, 50, 60}, six ? 0.125 : 1, six ? 0.0001 : 0).file);
+      EXPECT_EQ(readAll(target),
+                literalCollection(six, six ? 0.125 : 1, six ? 0.0001 : 0, {20, 25, 30, 40, 50, 60}).file);
     }
   }
 }
@@ -663,23 +572,14 @@ TEST_F(Collection, ClicksDuringACollectionRunAreIgnored) {
   ASSERT_TRUE(writeAll(listPath(), "20\r\n30\r\n40\r\n60\r\n"));
   type("1", "0", "8");
   form.Text3_mini->setText("20");
-  int clicks = 0;
-  QTimer::singleShot(0, &form, [&] {
-    ASSERT_TRUE(form.runInProgress);
-    for (QPushButton* b : {form.Cmd1_calcul, form.Cmd2_calcul, form.CmdChoixRoues, form.CmdRappel}) {
-      b->click();
-      ++clicks;
-    }
-  });
-  form.Cmd2_calcul->click();
-  EXPECT_EQ(clicks, 4);
+  EXPECT_EQ(testing::clickEveryButtonDuringTheRun(form, form.Cmd2_calcul), 4);
   EXPECT_EQ(platform.beeps, 1);
   EXPECT_TRUE(platform.prompts.empty());
   EXPECT_TRUE(platform.messages.empty());
   expectCollectionColours();
   EXPECT_EQ(form.Text1_nb_solutions->text(), "8");
   EXPECT_EQ(readAll(listPath()), "20\r\n30\r\n40\r\n60\r\n");
-  EXPECT_EQ(readAll(seriesPath(false)), literalCollection(false, {20, 30, 40, 60}, 1, 0).file);
+  EXPECT_EQ(readAll(seriesPath(false)), literalCollection(false, 1, 0, {20, 30, 40, 60}).file);
   EXPECT_FALSE(QFile::exists(dir.filePath("rapports_orbanelles4.txt")));
 }
 

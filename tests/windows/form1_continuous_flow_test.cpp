@@ -2,11 +2,8 @@
 // for byte against literal loops, the list, the total, the elapsed time, the
 // thirteen refusals with their red fields, quitting and clicking during a run,
 // and results files that cannot be written.
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
 #include <functional>
@@ -14,6 +11,7 @@
 #include <unistd.h>
 
 #include "fake_platform.h"
+#include "window_test_support.h"
 #include "search/checks.h"
 #include "search/continuous_search.h"
 #include "windows/form1.h"
@@ -21,86 +19,27 @@
 namespace gears {
 namespace {
 
-class RecordingForm1 : public Form1 {
- public:
-  using Form1::Form1;
-  void endProgram() override { ++ends; }
-  int ends = 0;
-};
+using testing::fileLine;
+using testing::literalContinuous;
+using testing::listOf;
+using testing::readAll;
+using testing::RecordingForm1;
+using testing::Reference;
 
-QByteArray readAll(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
-}
-
-QString text(double v) { return QString::number(v, 'g', 15); }
-
-// The literal loop nests, formatted the simple way: the expected results
-// file and the expected list (every solution listed).
-struct Reference {
-  QByteArray file;
-  QStringList list;
-  int count = 0;
-};
-
-Reference literalSearch(bool six, double r, double t, int lo, int hi) {
-  Reference ref;
-  auto take = [&](std::initializer_list<double> wheels, double ratio) {
-    if (!(std::fabs(r - ratio) <= t)) return;
-    ++ref.count;
-    QStringList fields, cells;
-    for (double w : wheels) {
-      fields << " " + text(w) + " ";
-      cells << text(w);
-    }
-    fields << " " + text(ratio) + " ";
-    ref.file += fields.join(';').toLatin1() + "\r\n";
-    if (!six) cells << "" << "";
-    cells << text(ratio);
-    ref.list << cells.join('\t');
-  };
-  for (double a = lo; a <= hi; ++a)
-    for (double b = lo; b <= hi; ++b)
-      for (double c = lo; c <= hi; ++c)
-        for (double d = lo; d <= hi; ++d) {
-          if (!six) {
-            take({a, b, c, d}, c * a / b / d);
-            continue;
-          }
-          for (double e = lo; e <= hi; ++e)
-            for (double f = lo; f <= hi; ++f) take({a, b, c, d, e, f}, c * a * e / b / d / f);
-        }
-  return ref;
-}
-
-QString listOf(const QStringList& lines) {
-  QString out;
-  for (const QString& line : lines) out += line + "\n";
-  return out;
-}
-
-class Flow : public ::testing::Test {
+class Flow : public testing::WindowTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    platform.directory = dir.path();
-  }
   void type(const char* ratio, const char* deviation, const char* mini, const char* maxi, const char* limit) {
-    form.Text5_rapport->setText(ratio);
-    form.Text2_ecart->setText(deviation);
-    form.Text3_mini->setText(mini);
-    form.Text4_maxi->setText(maxi);
-    form.Text8_limite->setText(limit);
+    testing::typeParameters(form, ratio, deviation, mini, maxi, limit);
   }
-  void chooseSix(bool six) {
-    form.Option1->setChecked(!six);
-    form.Option2->setChecked(six);
+  void chooseSix(bool six) { testing::chooseSix(form, six); }
+  // A table row's parameters typed in the window of its size, then CALCUL.
+  template <class Case>
+  void clickCalcul(const Case& c) {
+    chooseSix(c.six);
+    type(c.ratio, c.deviation, c.mini, c.maxi, c.limit);
+    form.Cmd1_calcul->click();
   }
   QString path(bool six) const { return dir.filePath(six ? "rapports_orbanelles6.txt" : "rapports_orbanelles4.txt"); }
-  QTemporaryDir dir;
-  testing::FakePlatform platform;
-  RecordingForm1 form{platform};
 };
 
 // ---------------------------------------------------------------- whole runs
@@ -118,13 +57,11 @@ class ContinuousRun : public Flow, public ::testing::WithParamInterface<RunCase>
 
 TEST_P(ContinuousRun, FileListTotalAndEndState) {
   const RunCase& c = GetParam();
-  chooseSix(c.six);
-  type(c.ratio, c.deviation, c.mini, c.maxi, c.limit);
-  form.Cmd1_calcul->click();
+  clickCalcul(c);
 
-  const Reference ref = literalSearch(c.six, std::atof(c.ratio), std::fabs(std::atof(c.deviation)),
-                                      std::atoi(c.mini), std::atoi(c.maxi));
-  ASSERT_EQ(ref.count, c.count);
+  const Reference ref = literalContinuous(c.six, std::atof(c.ratio), std::fabs(std::atof(c.deviation)),
+                                          std::atoi(c.mini), std::atoi(c.maxi));
+  ASSERT_EQ(ref.list.size(), c.count);
   EXPECT_EQ(readAll(path(c.six)), ref.file);
   EXPECT_EQ(form.Text6_résultats->toPlainText(), listOf(ref.list.mid(0, c.listed)));
   for (int i = 0; i < c.firstLines.size(); ++i) EXPECT_EQ(ref.list.value(i), c.firstLines[i]) << i;
@@ -194,7 +131,7 @@ TEST_F(Flow, SecondRunReplacesTheFile) {
   form.Cmd1_calcul->click();
   type("1", "0", "20", "21", "1");
   form.Cmd1_calcul->click();
-  EXPECT_EQ(readAll(path(false)), literalSearch(false, 1, 0, 20, 21).file);
+  EXPECT_EQ(readAll(path(false)), literalContinuous(false, 1, 0, 20, 21).file);
   EXPECT_EQ(form.Text1_nb_solutions->text(), "6");
   EXPECT_EQ(form.Text6_résultats->toPlainText(), "20\t20\t20\t20\t\t\t1\n");
 }
@@ -206,9 +143,9 @@ TEST_F(Flow, CommaDecimalSymbol) {
   platform.decimal = ",";
   type("0.5", "0.001", "20", "40", "1");
   form.Cmd1_calcul->click();
-  const Reference ref = literalSearch(false, 0.5, 0.001, 20, 40);
-  ASSERT_GT(ref.count, 164);
-  EXPECT_EQ(form.Text1_nb_solutions->text(), QString::number(ref.count));
+  const Reference ref = literalContinuous(false, 0.5, 0.001, 20, 40);
+  ASSERT_GT(ref.list.size(), 164);
+  EXPECT_EQ(form.Text1_nb_solutions->text(), QString::number(ref.list.size()));
   EXPECT_EQ(form.Text6_résultats->toPlainText(), QString(ref.list[0]).replace('.', ',') + "\n");
   QByteArray expected = ref.file;
   EXPECT_EQ(readAll(path(false)), expected.replace('.', ','));
@@ -262,21 +199,12 @@ class ContinuousCheck : public Flow, public ::testing::WithParamInterface<CheckC
 
 TEST_P(ContinuousCheck, MessageRedFieldsAndCorrection) {
   const CheckCase& c = GetParam();
-  chooseSix(c.six);
-  type(c.ratio, c.deviation, c.mini, c.maxi, c.limit);
-  form.Cmd1_calcul->click();
+  clickCalcul(c);
 
   EXPECT_EQ(form.Text7_message->text(), QString::fromUtf8(c.message));
   EXPECT_FALSE(form.Text7_message->isHidden());
   EXPECT_EQ(textColour(form.Text7_message), colours::red);
-  const std::pair<unsigned, QLineEdit*> fields[] = {{kRapport, form.Text5_rapport},
-                                                     {kEcart, form.Text2_ecart},
-                                                     {kMini, form.Text3_mini},
-                                                     {kMaxi, form.Text4_maxi},
-                                                     {kLimite, form.Text8_limite}};
-  for (const auto& [bit, field] : fields) {
-    EXPECT_EQ(textColour(field), (c.red & bit) ? colours::red : colours::grey) << field->objectName().toStdString();
-  }
+  testing::expectRedFields(form, c.red);
   for (QLabel* l : {form.Label21_roue_a, form.Label22_roue_b, form.Label23_roue_c, form.Label24_roue_d,
                     form.Label26_roue_e, form.Label27_roue_f, form.Label20_liste_rapport, form.Label7, form.Label20})
     EXPECT_TRUE(l->isHidden()) << l->objectName().toStdString();
@@ -296,7 +224,7 @@ TEST_P(ContinuousCheck, MessageRedFieldsAndCorrection) {
   type("1", "0", "20", "20", "1");
   form.Cmd1_calcul->click();
   EXPECT_EQ(form.Text7_message->text(), "FICHIER ECRIT");
-  for (const auto& [bit, field] : fields) EXPECT_EQ(textColour(field), colours::grey);
+  testing::expectRedFields(form, kNoField);
 }
 
 constexpr unsigned kRange = kMini | kMaxi;
@@ -388,10 +316,7 @@ template <int N>
 QByteArray completeFile(double r, double t, double lo, double hi) {
   QByteArray file;
   auto sink = [&](const Train<N>& train) {
-    QStringList fields;
-    for (double w : train.wheels) fields << " " + text(w) + " ";
-    fields << " " + text(train.ratio) + " ";
-    file += fields.join(';').toLatin1() + "\r\n";
+    file += fileLine(train.wheels, train.ratio);
     return true;
   };
   if constexpr (N == 4) {
@@ -500,16 +425,7 @@ TEST_F(Flow, ClicksDuringARunAreIgnored) {
   form.show();
   form.TxtListe->setPlainText("kept");
   type("0.7071", "0.00001", "20", "120", "5");
-  int clicks = 0;
-  QTimer::singleShot(0, &form, [&] {
-    ASSERT_TRUE(form.runInProgress);
-    for (QPushButton* b : {form.Cmd1_calcul, form.Cmd2_calcul, form.CmdChoixRoues, form.CmdRappel}) {
-      b->click();
-      ++clicks;
-    }
-  });
-  form.Cmd1_calcul->click();
-  EXPECT_EQ(clicks, 4);
+  EXPECT_EQ(testing::clickEveryButtonDuringTheRun(form, form.Cmd1_calcul), 4);
   EXPECT_EQ(platform.beeps, 1);
   EXPECT_TRUE(platform.prompts.empty());
   EXPECT_TRUE(platform.messages.empty());
@@ -523,20 +439,9 @@ TEST_F(Flow, ClicksDuringARunAreIgnored) {
 
 // ---------------------------------------------------------------- file failures
 
-struct Obstacle {
-  const char* name;
-  std::function<bool(const QString&)> place;  // puts it at the results path
-  const char* description;
-};
-
 TEST_F(Flow, ResultsFileThatCannotBeWritten) {
-  const Obstacle obstacles[] = {
-      {"folder", [](const QString& p) { return QDir().mkdir(p); }, "Un dossier porte le nom du fichier"},
-      {"full disk", [](const QString& p) { return ::symlink("/dev/full", QFile::encodeName(p).constData()) == 0; },
-       "Disque plein"},
-  };
   for (bool six : {false, true}) {
-    for (const Obstacle& o : obstacles) {
+    for (const testing::FileObstacle& o : testing::fileObstacles()) {
       SCOPED_TRACE(std::string(o.name) + (six ? " six" : " four"));
       const QString target = path(six);
       QFile::remove(target);
@@ -547,26 +452,17 @@ TEST_F(Flow, ResultsFileThatCannotBeWritten) {
       platform.beeps = 0;
       form.Cmd1_calcul->click();
 
-      ASSERT_EQ(platform.messages.size(), 1u);
-      EXPECT_EQ(platform.messages[0].text, QString::fromUtf8(o.description) + "\n" + target);
-      EXPECT_EQ(platform.messages[0].parent, &form);
-      EXPECT_EQ(form.Text7_message->text(), "FICHIER NON ECRIT");
-      EXPECT_FALSE(form.Text7_message->isHidden());
-      EXPECT_EQ(textColour(form.Text7_message), colours::red);
-      EXPECT_FALSE(form.Timer1_message->isActive());
-      EXPECT_EQ(platform.beeps, 0);
-      EXPECT_TRUE(form.Text1_nb_solutions->isHidden());
-      EXPECT_TRUE(form.LblPasFichier->isHidden()) << "no part of the continuous series";
-      EXPECT_FALSE(form.runInProgress);
+      ASSERT_NO_FATAL_FAILURE(
+          testing::expectResultsNotWritten(form, platform, QString::fromUtf8(o.description) + "\n" + target, false));
 
       // Once the cause is gone the next run works.
-      ASSERT_TRUE(QFileInfo(target).isSymLink() ? QFile::remove(target) : QDir().rmdir(target));
+      ASSERT_TRUE(testing::removeObstacle(target));
       platform.messages.clear();
       form.Cmd1_calcul->click();
       EXPECT_TRUE(platform.messages.empty());
       EXPECT_EQ(form.Text7_message->text(), "FICHIER ECRIT");
       EXPECT_EQ(textColour(form.Text7_message), colours::cyan);
-      EXPECT_EQ(readAll(target), literalSearch(six, 1, 0.0001, 20, 21).file);
+      EXPECT_EQ(readAll(target), literalContinuous(six, 1, 0.0001, 20, 21).file);
     }
   }
 }
@@ -577,13 +473,8 @@ TEST_F(Flow, DiskFullDuringALongRun) {
   ASSERT_EQ(::symlink("/dev/full", QFile::encodeName(path(false)).constData()), 0);
   type("1", "0.05", "3", "60", "2");  // megabytes of solutions
   form.Cmd1_calcul->click();
-  ASSERT_EQ(platform.messageTexts(), QStringList{"Disque plein\n" + path(false)});
-  EXPECT_EQ(form.Text7_message->text(), "FICHIER NON ECRIT");
-  EXPECT_EQ(textColour(form.Text7_message), colours::red);
-  EXPECT_FALSE(form.Timer1_message->isActive());
-  EXPECT_EQ(platform.beeps, 0);
+  ASSERT_NO_FATAL_FAILURE(testing::expectResultsNotWritten(form, platform, "Disque plein\n" + path(false), false));
   EXPECT_EQ(form.Text6_résultats->toPlainText(), "3\t3\t3\t3\t\t\t1\n3\t3\t4\t4\t\t\t1\n");
-  EXPECT_TRUE(form.Text1_nb_solutions->isHidden());
   EXPECT_TRUE(form.Text9_adresse->isHidden());
 }
 
