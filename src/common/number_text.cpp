@@ -138,7 +138,7 @@ bool fifteenDigits(double v, std::uint64_t& n, int& exponent) {
     }
     const U128 rest = scaled & ((static_cast<U128>(1) << shift) - 1);
     const U128 half = static_cast<U128>(1) << (shift - 1);
-    if (rest > half || (rest == half && (q & 1) != 0)) ++q;
+    q += static_cast<std::uint64_t>(rest > half) | (static_cast<std::uint64_t>(rest == half) & q & 1);
     if (q == kPow10[15]) {  // 9.99...95 carried into the next decade
       q = kPow10[14];
       ++k;
@@ -150,35 +150,39 @@ bool fifteenDigits(double v, std::uint64_t& n, int& exponent) {
   }
 }
 
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-inline void writePair(char* out, std::uint32_t pair) {
-  std::memcpy(out, kDigitPairs + 2 * pair, 2);
+// The eight digits of n < 10^8 as ASCII bytes, the first digit in the lowest
+// byte (memory order on little-endian machines), computed in lanes of one
+// register: no table, and nothing stored to be read back, since a wide load
+// of bytes just stored in pieces stalls.
+inline std::uint64_t eightDigits(std::uint32_t n) {
+  std::uint64_t x = (n / 10000) | (static_cast<std::uint64_t>(n % 10000) << 32);
+  const std::uint64_t hundreds = ((x * 10486) >> 20) & 0x0000007F0000007Full;  // v / 100 for v < 10^4
+  x = hundreds | ((x - hundreds * 100) << 16);
+  const std::uint64_t tens = ((x * 103) >> 10) & 0x000F000F000F000Full;  // v / 10 for v < 100
+  x = tens | ((x - tens * 10) << 8);
+  return x | 0x3030303030303030ull;
 }
 
-// Eight digits of n < 10^8, two at a time in 32-bit arithmetic.
-inline void writeEight(char* out, std::uint32_t n) {
-  const std::uint32_t high = n / 10000, low = n % 10000;
-  writePair(out, high / 100);
-  writePair(out + 2, high % 100);
-  writePair(out + 4, low / 100);
-  writePair(out + 6, low % 100);
+inline int leadingZeroBits(U128 v) {
+  const auto high = static_cast<std::uint64_t>(v >> 64);
+  return high != 0 ? std::countl_zero(high) : 64 + std::countl_zero(static_cast<std::uint64_t>(v));
 }
+
+inline void store16(char* out, U128 v) { std::memcpy(out, &v, 16); }
 
 // Same text as appendText(.., 15, ..) for the values fifteenDigits takes.
-// Copies run in fixed 16-byte blocks (no calls for short variable copies),
-// so up to 16 bytes past the text's end are scribbled: the caller's room is
+// Whole 16-byte stores, later ones overwriting the tail of earlier ones, so
+// up to 16 bytes past the text's end are scribbled: the caller's room is
 // kMaxDoubleText bytes plus the symbol.
 char* writeFifteenDigits(char* out, bool negative, std::uint64_t n, int exponent, std::string_view decimalSymbol) {
-  char digits[32];
-  writeEight(digits, static_cast<std::uint32_t>(n / 100000000) * 10);  // 7 digits and a spare 0
-  writeEight(digits + 7, static_cast<std::uint32_t>(n % 100000000));
-  std::memset(digits + 15, '0', 17);
-  int count = 15;
-  while (count > 1 && digits[count - 1] == '0') --count;
+  static_assert(std::endian::native == std::endian::little);
+  const auto high = static_cast<std::uint32_t>(n / 100000000);  // 7 digits
+  const auto low = static_cast<std::uint32_t>(n % 100000000);    // 8 digits
+  // Bytes 0..14 hold the 15 digits, byte 15 is zero.
+  const U128 digits = (static_cast<U128>(eightDigits(low)) << 56) | (eightDigits(high) >> 8);
+  const U128 zeros = (static_cast<U128>(0x0030303030303030ull) << 64) | 0x3030303030303030ull;
+  // Trailing zero digits are the zero bytes at the top of the digit values.
+  const int count = 15 - (leadingZeroBits(digits ^ zeros) - 8) / 8;
   if (negative) *out++ = '-';
   const auto putSymbol = [&] {
     if (decimalSymbol.size() == 1) {
@@ -189,20 +193,20 @@ char* writeFifteenDigits(char* out, bool negative, std::uint64_t n, int exponent
     }
   };
   if (exponent >= 0) {
-    const int whole = exponent + 1;  // digits past count are the zeros of digits[]
-    std::memcpy(out, digits, 16);
+    const int whole = exponent + 1;  // digits past count are '0' in digits
+    store16(out, digits);
     out += whole;
     if (count > whole) {
       putSymbol();
-      std::memcpy(out, digits + whole, 16);
+      store16(out, digits >> (8 * whole));
       out += count - whole;
     }
   } else {
     *out++ = '0';
     putSymbol();
-    std::memset(out, '0', 8);
+    std::memcpy(out, "00000000", 8);
     out += -exponent - 1;
-    std::memcpy(out, digits, 16);
+    store16(out, digits);
     out += count;
   }
   return out;
