@@ -103,8 +103,26 @@ FileError TextFileWriter::create(const std::string& path) {
 void TextFileWriter::write(std::string_view bytes) {
   if (file_ == nullptr || error_ != FileError::None || bytes.empty()) return;
   errno = 0;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+  if (bytes.size() < kWriteBufferSize / 4) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) error_ = currentError();
+    return;
+  }
+  // Large blocks (the results writer's) go straight to the file: through
+  // the stdio buffer they would be copied once more.
+  if (std::fflush(file_) != 0) {
     error_ = currentError();
+    return;
+  }
+  const int fd = ::fileno(file_);
+  while (!bytes.empty()) {
+    errno = 0;
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n > 0) {
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    } else if (n == 0 || errno != EINTR) {
+      error_ = currentError();
+      return;
+    }
   }
 }
 
