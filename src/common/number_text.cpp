@@ -212,27 +212,28 @@ char* writeFifteenDigits(char* out, bool negative, std::uint64_t n, int exponent
   return out;
 }
 
+// The fast path where it applies: the end of the text written at out, or
+// nullptr.
+char* writeFast(char* out, double value, std::string_view decimalSymbol) {
+  std::uint64_t n = 0;
+  int exponent = 0;
+  if (decimalSymbol.size() > 8 || !fifteenDigits(value, n, exponent)) return nullptr;
+  return writeFifteenDigits(out, value < 0, n, exponent, decimalSymbol);
+}
+
 }  // namespace
 
 void appendDoubleText(std::string& out, double value, std::string_view decimalSymbol) {
-  std::uint64_t n = 0;
-  int exponent = 0;
-  if (fifteenDigits(value, n, exponent)) {
-    char text[kMaxDoubleText + 8];
-    if (decimalSymbol.size() <= 8) {
-      out.append(text, writeFifteenDigits(text, value < 0, n, exponent, decimalSymbol));
-      return;
-    }
+  char text[kMaxDoubleText + 8];
+  if (const char* end = writeFast(text, value, decimalSymbol)) {
+    out.append(text, static_cast<std::size_t>(end - text));
+  } else {
+    appendText(out, value, 15, decimalSymbol);
   }
-  appendText(out, value, 15, decimalSymbol);
 }
 
 std::size_t writeDoubleText(char* out, double value, std::string_view decimalSymbol) {
-  std::uint64_t n = 0;
-  int exponent = 0;
-  if (decimalSymbol.size() <= 8 && fifteenDigits(value, n, exponent)) {
-    return static_cast<std::size_t>(writeFifteenDigits(out, value < 0, n, exponent, decimalSymbol) - out);
-  }
+  if (const char* end = writeFast(out, value, decimalSymbol)) return static_cast<std::size_t>(end - out);
   std::string text;
   appendText(text, value, 15, decimalSymbol);
   std::memcpy(out, text.data(), text.size());
