@@ -1,6 +1,5 @@
 #include "search/results_writer.h"
 
-#include <cmath>
 #include <cstring>
 
 #include "common/number_text.h"
